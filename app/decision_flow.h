@@ -1,0 +1,5 @@
+#pragma once
+
+#include <string>
+
+void RunDecisionFlow(const std::u16string& commandTail);

@@ -1,0 +1,3 @@
+#include "app/run_state.h"
+
+RunState g_runState;

@@ -1,0 +1,25 @@
+# The Windows build: the program, its Win32 library, and the tests under Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+# Small and self-contained: no MinGW DLL at run time, unused sections dropped.
+set(OLTREVAN_LEAN -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static)
+target_compile_options(oltrevan_portable PRIVATE ${OLTREVAN_LEAN})
+
+add_library(oltrevan_win STATIC
+  app/answer_file_settings.cpp
+  app/run_state.cpp
+  app/win32.cpp
+  setup/run_and_wait.cpp
+  setup/run_setup.cpp)
+target_link_libraries(oltrevan_win PUBLIC oltrevan_portable shell32 advapi32 shlwapi)
+target_compile_options(oltrevan_win PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
+
+add_executable(oltrevan WIN32 app/main.cpp app/decision_flow.cpp app/lean_runtime.cpp)
+target_link_libraries(oltrevan PRIVATE oltrevan_win)
+target_compile_options(oltrevan PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
+target_link_options(oltrevan PRIVATE -municode -Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)
+
+add_subdirectory(tests/win)
