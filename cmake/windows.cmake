@@ -12,9 +12,14 @@ add_library(oltrevan_win STATIC
   app/answer_file_settings.cpp
   app/run_state.cpp
   app/win32.cpp
+  registry/backup.cpp
+  registry/impersonate_user.cpp
+  registry/maintenance.cpp
+  registry/registry.cpp
+  registry/registry_platform.cpp
   setup/run_and_wait.cpp
   setup/run_setup.cpp)
-target_link_libraries(oltrevan_win PUBLIC oltrevan_portable shell32 advapi32 shlwapi)
+target_link_libraries(oltrevan_win PUBLIC oltrevan_portable shell32 shlwapi advapi32)
 target_compile_options(oltrevan_win PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
 
 add_executable(oltrevan WIN32 app/main.cpp app/decision_flow.cpp app/lean_runtime.cpp)
