@@ -10,6 +10,7 @@ target_compile_options(oltrevan_portable PRIVATE ${OLTREVAN_LEAN})
 
 add_library(oltrevan_win STATIC
   app/answer_file_settings.cpp
+  app/detection.cpp
   app/run_state.cpp
   app/win32.cpp
   registry/backup.cpp
@@ -17,7 +18,9 @@ add_library(oltrevan_win STATIC
   registry/maintenance.cpp
   registry/registry.cpp
   registry/registry_platform.cpp
+  setup/answer_file_swap.cpp
   setup/run_and_wait.cpp
+  setup/uninstaller.cpp
   setup/run_setup.cpp)
 target_link_libraries(oltrevan_win PUBLIC oltrevan_portable shell32 shlwapi advapi32)
 target_compile_options(oltrevan_win PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})

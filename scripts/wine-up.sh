@@ -5,5 +5,5 @@
 set -euo pipefail
 "$(dirname "$0")/wine-prefix.sh"
 export WINEDEBUG=-all
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p </dev/null >/dev/null 2>&1 || true  # one may be running already
 wine cmd /c exit </dev/null >/dev/null 2>&1

@@ -1,8 +1,10 @@
 #include "test_support.h"
 
+#include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include <cstdlib>
+#include <cstring>
 
 ScratchDirectory::ScratchDirectory() {
   wchar_t temp[MAX_PATH] = {}, current[MAX_PATH] = {};
@@ -69,7 +71,10 @@ std::wstring StandInExe() {
   return path;
 }
 
-void InstallStandIn(const std::wstring& path) { CopyFileW(StandInExe().c_str(), path.c_str(), FALSE); }
+void InstallStandIn(const std::wstring& path) {
+  if (!CopyFileW(StandInExe().c_str(), path.c_str(), FALSE))
+    ADD_FAILURE() << "cannot copy the stand-in (is STANDIN_EXE set?) to " << testing::PrintToString(path);
+}
 
 StandInLog::StandInLog() {
   wchar_t temp[MAX_PATH] = {};
@@ -96,4 +101,50 @@ std::vector<std::wstring> StandInLog::Lines() const {
 
 void SetEnv(const std::wstring& name, const std::wstring& value) {
   SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+}
+
+DebugOutputListener::DebugOutputListener() {
+  InitializeCriticalSection(&lock_);
+  bufferReady_ = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY");
+  dataReady_ = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
+  mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, L"DBWIN_BUFFER");
+  view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 4096);
+  thread_ = CreateThread(nullptr, 0, Listen, this, 0, nullptr);
+}
+
+DebugOutputListener::~DebugOutputListener() {
+  InterlockedExchange(&stop_, 1);
+  SetEvent(dataReady_);
+  WaitForSingleObject(thread_, INFINITE);
+  CloseHandle(thread_);
+  UnmapViewOfFile(view_);
+  CloseHandle(mapping_);
+  CloseHandle(dataReady_);
+  CloseHandle(bufferReady_);
+  DeleteCriticalSection(&lock_);
+}
+
+DWORD WINAPI DebugOutputListener::Listen(void* param) {
+  auto* self = static_cast<DebugOutputListener*>(param);
+  for (;;) {
+    SetEvent(self->bufferReady_);
+    WaitForSingleObject(self->dataReady_, INFINITE);
+    if (self->stop_) return 0;
+    const char* text = static_cast<const char*>(self->view_) + sizeof(DWORD);
+    const std::string ansi(text, strnlen(text, 4096 - sizeof(DWORD)));
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring line(n, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &line[0], n);
+    EnterCriticalSection(&self->lock_);
+    self->lines_.push_back(line);
+    LeaveCriticalSection(&self->lock_);
+  }
+}
+
+std::vector<std::wstring> DebugOutputListener::Lines() {
+  Sleep(50);  // let a line written just now arrive
+  EnterCriticalSection(&lock_);
+  std::vector<std::wstring> lines = lines_;
+  LeaveCriticalSection(&lock_);
+  return lines;
 }

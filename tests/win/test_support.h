@@ -61,3 +61,20 @@ class ScopedSeam {
 
 // Resets the run state for a test.
 inline void ResetRunState() { g_runState = RunState{}; }
+
+// Collects debugger output (OutputDebugString) of every process in the prefix
+// through the DBWIN protocol, as a debug viewer does, while it lives.
+class DebugOutputListener {
+ public:
+  DebugOutputListener();
+  ~DebugOutputListener();
+  std::vector<std::wstring> Lines();  // in the order written
+
+ private:
+  static DWORD WINAPI Listen(void* self);
+  HANDLE bufferReady_, dataReady_, mapping_, thread_;
+  void* view_;
+  volatile LONG stop_ = 0;
+  CRITICAL_SECTION lock_;
+  std::vector<std::wstring> lines_;
+};
