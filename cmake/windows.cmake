@@ -20,12 +20,18 @@ add_library(oltrevan_win STATIC
   registry/registry_platform.cpp
   setup/answer_file_swap.cpp
   setup/run_and_wait.cpp
+  setup/run_setup.cpp
   setup/uninstaller.cpp
-  setup/run_setup.cpp)
-target_link_libraries(oltrevan_win PUBLIC oltrevan_portable shell32 shlwapi advapi32)
+  ui/dialogs.cpp
+  ui/localized_string.cpp)
+target_link_libraries(oltrevan_win PUBLIC oltrevan_portable shell32 shlwapi advapi32 user32 gdi32)
 target_compile_options(oltrevan_win PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
 
-add_executable(oltrevan WIN32 app/main.cpp app/decision_flow.cpp app/lean_runtime.cpp)
+# Strings, dialogs, icons, version block and manifest; tests of the UI link them too.
+add_library(oltrevan_res OBJECT res/oltrevan.rc)
+target_include_directories(oltrevan_res PRIVATE ${CMAKE_SOURCE_DIR}/res)
+
+add_executable(oltrevan WIN32 app/main.cpp app/decision_flow.cpp app/lean_runtime.cpp $<TARGET_OBJECTS:oltrevan_res>)
 target_link_libraries(oltrevan PRIVATE oltrevan_win)
 target_compile_options(oltrevan PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
 target_link_options(oltrevan PRIVATE -municode -Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)

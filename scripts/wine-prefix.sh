@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the throwaway Wine prefix $WINEPREFIX once: fonts, CJK replacements,
-# frames drawn by Wine itself (no window manager under Xvfb).
+# frames drawn by Wine itself (no window manager under Xvfb). With
+# OLTREVAN_GRAPHICS=null dialogs run without any display (tests that need no picture).
 set -euo pipefail
 : "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -26,6 +27,11 @@ reg=$(mktemp --suffix=.reg)
   echo
   echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
   echo '"Managed"="N"'
+  if [ "${OLTREVAN_GRAPHICS:-x11}" = null ]; then
+    echo
+    echo '[HKEY_CURRENT_USER\Software\Wine\Drivers]'
+    echo '"Graphics"="null"'
+  fi
 } >"$reg"
 wine regedit /s "$(winepath -w "$reg")" >/dev/null 2>&1
 wineserver -w
