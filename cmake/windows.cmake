@@ -3,7 +3,7 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
 # Small and self-contained: no MinGW DLL at run time, unused sections dropped.
-set(OLTREVAN_LEAN -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+set(OLTREVAN_LEAN -fno-exceptions -fno-rtti -fno-threadsafe-statics -ffunction-sections -fdata-sections)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static)
 target_compile_options(oltrevan_portable PRIVATE ${OLTREVAN_LEAN})
@@ -31,7 +31,7 @@ target_compile_options(oltrevan_win PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN
 add_library(oltrevan_res OBJECT res/oltrevan.rc)
 target_include_directories(oltrevan_res PRIVATE ${CMAKE_SOURCE_DIR}/res)
 
-add_executable(oltrevan WIN32 app/main.cpp app/decision_flow.cpp app/lean_runtime.cpp $<TARGET_OBJECTS:oltrevan_res>)
+add_executable(oltrevan WIN32 app/main.cpp app/decision_flow.cpp app/gdiplus.cpp app/lean_runtime.cpp $<TARGET_OBJECTS:oltrevan_res>)
 target_link_libraries(oltrevan PRIVATE oltrevan_win)
 target_compile_options(oltrevan PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
 target_link_options(oltrevan PRIVATE -municode -Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)

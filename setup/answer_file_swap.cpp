@@ -22,11 +22,11 @@ std::u16string DecodeAnsi(std::string_view bytes) {
   return text;
 }
 
-std::string EncodeAnsi(const std::u16string& text) {
+Bytes EncodeAnsi(const std::u16string& text) {
   if (text.empty()) return {};
   const int size =
       ::WideCharToMultiByte(CP_ACP, 0, W(text), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string bytes(size > 0 ? size : 0, '\0');
+  Bytes bytes(size > 0 ? size : 0, '\0');
   if (size > 0) {
     ::WideCharToMultiByte(CP_ACP, 0, W(text), static_cast<int>(text.size()), &bytes[0], size, nullptr,
                           nullptr);
@@ -35,14 +35,14 @@ std::string EncodeAnsi(const std::u16string& text) {
 }
 
 // The file's text with every productId replaced, in the file's own encoding.
-std::string RewriteText(std::string_view bytes, const std::u16string& substitute) {
+Bytes RewriteText(std::string_view bytes, const std::u16string& substitute) {
   if (HasUtf16LeMark(bytes)) {
     return EncodeUtf16Le(ReplaceAll(DecodeUtf16Le(bytes), g_runState.productId, substitute));
   }
   return EncodeAnsi(ReplaceAll(DecodeAnsi(AnsiText(bytes)), g_runState.productId, substitute));
 }
 
-bool ReadWhole(HANDLE file, std::string& bytes) {
+bool ReadWhole(HANDLE file, Bytes& bytes) {
   const DWORD size = ::GetFileSize(file, nullptr);
   if (size == INVALID_FILE_SIZE) return false;
   bytes.assign(size, '\0');
@@ -52,7 +52,7 @@ bool ReadWhole(HANDLE file, std::string& bytes) {
   return true;
 }
 
-bool WriteWhole(HANDLE file, const std::string& bytes) {
+bool WriteWhole(HANDLE file, const Bytes& bytes) {
   DWORD written = 0;
   return ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
          written == bytes.size();
@@ -94,9 +94,10 @@ int32_t RewriteAnswerFile(const char16_t* source, const char16_t* target) {
   ScopedHandle out(::CreateFileW(W(PathInCurrentDirectory(target)), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
                                  CREATE_ALWAYS, 0, nullptr));
   if (!in.Valid() || !out.Valid()) return 0;
-  std::string bytes;
+  Bytes bytes;
   if (!ReadWhole(in.Get(), bytes)) return 0;
-  const int32_t written = WriteWhole(out.Get(), RewriteText(bytes, substitute)) ? 1 : 0;
+  const int32_t written =
+      WriteWhole(out.Get(), RewriteText({bytes.data(), bytes.size()}, substitute)) ? 1 : 0;
   in.Reset();
   out.Reset();
   return written;

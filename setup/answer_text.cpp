@@ -16,8 +16,8 @@ std::u16string DecodeUtf16Le(std::string_view bytes) {
   return text;
 }
 
-std::string EncodeUtf16Le(std::u16string_view text) {
-  std::string bytes("\xFF\xFE", 2);
+Bytes EncodeUtf16Le(std::u16string_view text) {
+  Bytes bytes = {'\xFF', '\xFE'};
   bytes.reserve(2 + text.size() * 2);
   for (char16_t unit : text) {
     bytes.push_back(static_cast<char>(unit & 0xFF));

@@ -5,6 +5,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+// File contents. Not std::string: its char instantiation lives in the
+// prebuilt library, which would bring exception support into the program.
+using Bytes = std::vector<char>;
 
 bool HasUtf16LeMark(std::string_view bytes);
 
@@ -12,7 +17,7 @@ bool HasUtf16LeMark(std::string_view bytes);
 std::u16string DecodeUtf16Le(std::string_view bytes);
 
 // The mark followed by the text's code units.
-std::string EncodeUtf16Le(std::u16string_view text);
+Bytes EncodeUtf16Le(std::u16string_view text);
 
 // The bytes before the first zero byte.
 std::string_view AnsiText(std::string_view bytes);

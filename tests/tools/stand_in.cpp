@@ -4,7 +4,8 @@
 // start with its own upper-case base name, so one environment can steer a
 // setup.exe and an uninst.exe differently:
 //   <NAME>_EXIT        exit code (default 0)
-//   <NAME>_REMOVE_KEY  HKLM sub-key to delete, as an uninstaller removes its entry
+//   <NAME>_REMOVE_KEY  keys to delete, as an uninstaller removes its entry and
+//                      settings: ';'-separated, each under HKLM unless it starts "HKCU\"
 //   <NAME>_ISS_COPY    file to receive a copy of the answer file named by -f1"..."
 //   <NAME>_CHILD_MS    start a child that outlives this process by that many ms
 // Started as "<exe> --linger MS", it sleeps and then logs "<name>-child|end".
@@ -71,6 +72,23 @@ void StartLingeringChild(const std::wstring& ms) {
   }
 }
 
+void RemoveKeys(const std::wstring& list) {
+  size_t start = 0;
+  while (start < list.size()) {
+    size_t end = list.find(L';', start);
+    if (end == std::wstring::npos) end = list.size();
+    std::wstring key = list.substr(start, end - start);
+    HKEY root = HKEY_LOCAL_MACHINE;
+    if (key.rfind(L"HKCU\\", 0) == 0) {
+      root = HKEY_CURRENT_USER;
+      key = key.substr(5);
+    }
+    RegDeleteTreeW(root, key.c_str());
+    RegDeleteKeyW(root, key.c_str());
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR tail, int) {
@@ -88,11 +106,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR tail, int) {
 
   std::wstring issCopy = Env(name + L"_ISS_COPY");
   if (!issCopy.empty()) CopyAnswerFile(commandLine, issCopy);
-  std::wstring removeKey = Env(name + L"_REMOVE_KEY");
-  if (!removeKey.empty()) {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, removeKey.c_str());
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, removeKey.c_str());
-  }
+  RemoveKeys(Env(name + L"_REMOVE_KEY"));
   std::wstring childMs = Env(name + L"_CHILD_MS");
   if (!childMs.empty()) StartLingeringChild(childMs);
   return _wtoi(Env(name + L"_EXIT").c_str());

@@ -1,0 +1,454 @@
+// oltrevan.exe itself, run in a package folder under Wine against the real
+// registry, with stand-ins for setup.exe and the installed edition's
+// uninstaller, and Wine's own regedit.exe. One row per road and edge case.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+#include "app/product_codes.h"
+#include "app/win32.h"
+#include "registry_support.h"
+#include "test_support.h"
+
+namespace {
+
+const std::wstring kProduct = W(productKeyPath);
+const std::wstring kLegacy = W(legacyUserKeyPath);
+const std::string kDwordOne("\x01\0\0\0", 4);
+
+std::wstring Entry(const char16_t* code) { return std::wstring(W(UninstallKeyPath(code))); }
+std::wstring Platform(const char16_t* platform) { return std::wstring(W(PlatformKeyPath(platform))); }
+std::string Narrow(const char16_t* s) { return std::string(s, s + std::char_traits<char16_t>::length(s)); }
+
+std::string Iss(const char16_t* productId) {
+  return "[InstallShield Silent]\r\nVersion=v7.00\r\nFile=Response File\r\n[OLTREVAN]\r\nPRODUCTID=" +
+         Narrow(productId) + "\r\n[Application]\r\nName=Kestrowan Dodarodu\r\n";
+}
+
+void ClearRegistry() {
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\Kestrowan Inc.");
+  DeleteKeyTree(HKEY_CURRENT_USER, L"Software\\Kestrowan Inc.");
+  DeleteKeyTree(HKEY_CURRENT_USER, L"Software\\Corvanta Inc.");
+  for (const char16_t* code :
+       {kCodePro, kCodeStandard, kCodeRelease1, kCodeRelease2, kCodeCloudRD, kCodeCloudMBR, kCodeWQ})
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, Entry(code));
+}
+
+// Wine's own switch for loading a DLL or program: "" disables it, "native,builtin"
+// prefers a file of that name over Wine's built-in code.
+const wchar_t kWineOverrides[] = L"Software\\Wine\\DllOverrides";
+void OverrideDll(const wchar_t* dll, const wchar_t* mode) {
+  SetString(HKEY_CURRENT_USER, kWineOverrides, dll, mode);
+}
+
+enum class Answer { kNone, kContinue, kCancel, kClose };
+
+struct Seen {
+  DWORD exitCode = 259;
+  std::wstring dialog;  // "prompt", "missing" or empty
+  std::wstring caption, text;
+};
+
+class EndToEndTest : public testing::Test {
+ public:
+  void SetUp() override {
+    ClearRegistry();
+    CreateDirectoryW(installed_.c_str(), nullptr);
+    InstallStandIn(installed_ + L"\\uninst.exe");
+    InstallStandIn(package_.File(L"setup.exe"));
+    CopyFileW(OltrevanExe().c_str(), package_.File(L"oltrevan.exe").c_str(), FALSE);
+    SetEnv(L"UNINST_ISS_COPY", package_.Path() + L"-seen.iss");
+  }
+  void TearDown() override {
+    ClearRegistry();
+    for (const wchar_t* name : {L"UNINST_ISS_COPY", L"UNINST_REMOVE_KEY", L"PLANTED_MARKER"})
+      SetEnv(name, L"");
+    for (const wchar_t* dll : {L"gdiplus", L"wtsapi32", L"regedit.exe"})
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kWineOverrides, dll);
+    DeleteFileW((package_.Path() + L"-seen.iss").c_str());
+  }
+
+  static std::wstring OltrevanExe() {
+    std::wstring path = Widen(getenv("OLTREVAN_EXE") ? getenv("OLTREVAN_EXE") : "");
+    if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
+    return path;
+  }
+
+  // The installed edition's InstallShield entry, pointing at the stand-in uninstaller.
+  void InstallEntry(const char16_t* code) {
+    SetString(HKEY_LOCAL_MACHINE, Entry(code), L"UninstallString", UninstallString());
+  }
+  std::wstring UninstallString() const { return L"\"" + installed_ + L"\\uninst.exe\" -removeonly"; }
+
+  // Runs oltrevan.exe in the package folder and answers its dialog.
+  Seen Run(const std::wstring& tail, Answer answer) {
+    std::wstring command = L"oltrevan.exe " + tail;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    Seen seen;
+    if (!CreateProcessW(package_.File(L"oltrevan.exe").c_str(), &command[0], nullptr, nullptr, FALSE, 0,
+                        nullptr, package_.Path().c_str(), &startup, &info)) {
+      ADD_FAILURE() << "oltrevan.exe did not start";
+      return seen;
+    }
+    std::thread driver([&] { Answer(info.dwProcessId, info.hProcess, answer, seen); });
+    if (WaitForSingleObject(info.hProcess, 120000) != WAIT_OBJECT_0) {
+      ADD_FAILURE() << "oltrevan.exe did not end";
+      TerminateProcess(info.hProcess, 1);
+    }
+    driver.join();
+    GetExitCodeProcess(info.hProcess, &seen.exitCode);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return seen;
+  }
+
+  struct Search {
+    DWORD processId;
+    HWND found;
+  };
+  static BOOL CALLBACK FindDialogOf(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (owner != s->processId || lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    s->found = window;
+    return FALSE;
+  }
+
+  static void Answer(DWORD processId, HANDLE process, enum Answer answer, Seen& seen) {
+    Search search = {processId, nullptr};
+    while (WaitForSingleObject(process, 20) == WAIT_TIMEOUT) {
+      EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+      if (search.found == nullptr) continue;
+      wchar_t text[512] = {};
+      GetWindowTextW(search.found, text, 512);
+      seen.caption = text;
+      const bool prompt = GetDlgItem(search.found, 1005) != nullptr;
+      seen.dialog = prompt ? L"prompt" : L"missing";
+      GetWindowTextW(GetDlgItem(search.found, prompt ? 1005 : 1003), text, 512);
+      seen.text = text;
+      if (answer == Answer::kContinue) PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+      if (answer == Answer::kCancel) PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
+      if (answer == Answer::kClose || answer == Answer::kNone)
+        PostMessageW(search.found, WM_SYSCOMMAND, SC_CLOSE, 0);
+      WaitForSingleObject(process, 30000);
+      return;
+    }
+  }
+
+  // A stand-in log line with {pkg} and {inst} replaced.
+  std::wstring Line(std::wstring line) const {
+    for (auto [from, to] :
+         {std::pair<std::wstring, std::wstring>{L"{pkg}", package_.Path()}, {L"{inst}", installed_}}) {
+      for (size_t at; (at = line.find(from)) != std::wstring::npos;) line.replace(at, from.size(), to);
+    }
+    return line;
+  }
+
+  ScratchDirectory package_;
+  std::wstring installed_ = package_.Path() + L" installed";
+  StandInLog log_;
+  DebugOutputListener debug_;
+};
+
+struct Scenario {
+  const char* name;
+  std::function<void(EndToEndTest&)> seed;
+  std::string iss;
+  std::wstring tail;
+  Answer answer;
+  std::wstring dialog;
+  std::vector<std::wstring> children;  // stand-in log lines
+  std::vector<std::wstring> debug;
+  const char16_t* substitute;   // the code in the uninstaller's answer file; nullptr: it got none
+  std::function<void()> check;  // registry afterwards
+};
+
+const std::wstring kUninstall = L"UNINST|\"{inst}\\uninst.exe\" -removeonly";
+const std::wstring kSuffix = L" -s -f1\"{pkg}\\setup.iss\"";
+
+void ExpectDword(HKEY root, const std::wstring& value, bool present) {
+  EXPECT_EQ(GetValue(root, kProduct, value).second, present ? kDwordOne : std::string()) << value.size();
+}
+
+TEST_F(EndToEndTest, EveryRoad) {
+  const std::wstring setup = L"SETUP|setup.exe|{pkg}", setupSilent = L"SETUP|setup.exe -s|{pkg}";
+  auto productKeyNames = [](const wchar_t* code) {
+    return [code](EndToEndTest&) { SetString(HKEY_LOCAL_MACHINE, kProduct, L"PRODUCTID", code); };
+  };
+  auto standardInstalledBy = [](const char16_t* entry) {
+    return [entry](EndToEndTest& t) {
+      SetString(HKEY_LOCAL_MACHINE, kProduct, L"PRODUCTID", W(kCodeStandard));
+      t.InstallEntry(entry);
+      SetEnv(L"UNINST_REMOVE_KEY", Entry(entry) + L";" + kProduct);
+    };
+  };
+  // The standard edition from an older installation, with settings in both product keys
+  // and in the older company's per-user key; the uninstaller removes entry and settings.
+  auto olderStandard = [](bool uninstallSucceeds) {
+    return [uninstallSucceeds](EndToEndTest& t) {
+      t.InstallEntry(kCodeRelease1);
+      SetString(HKEY_LOCAL_MACHINE, kProduct, L"Server", L"machine setting");
+      SetString(HKEY_CURRENT_USER, kProduct, L"Viewer", L"user setting");
+      SetString(HKEY_CURRENT_USER, kLegacy + L"\\Options", L"Colors", L"legacy setting");
+      if (uninstallSucceeds)
+        SetEnv(L"UNINST_REMOVE_KEY", Entry(kCodeRelease1) + L";" + kProduct + L";HKCU\\" + kProduct);
+    };
+  };
+  auto olderStandardRestored = [] {
+    EXPECT_EQ(GetValue(HKEY_LOCAL_MACHINE, kProduct, L"Server").second.size(), 32u);
+    EXPECT_EQ(GetValue(HKEY_CURRENT_USER, kProduct, L"Viewer").second.size(), 26u);
+    EXPECT_EQ(GetValue(HKEY_CURRENT_USER, kProduct + L"\\Options", L"Colors").second.size(), 30u);
+    EXPECT_TRUE(KeyPresent(HKEY_CURRENT_USER, kLegacy));
+    ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
+    ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", true);
+  };
+  auto noMarkers = [] {
+    ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", false);
+    ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", false);
+  };
+
+  const std::wstring swapped = kUninstall + kSuffix + L"|{pkg}";
+  const std::wstring swappedDebug = L"\"{inst}\\uninst.exe\" -removeonly" + kSuffix;
+  const Scenario scenarios[] = {
+      {"missing product id, silent",
+       nullptr,
+       "[OLTREVAN]\r\nPRODUCTPATCH=2\r\n",
+       L"-s",
+       Answer::kNone,
+       L"missing",
+       {},
+       {},
+       nullptr,
+       nullptr},
+      {"PRODUCTPATCH 1, nothing installed",
+       nullptr,
+       "[OLTREVAN]\r\nPRODUCTPATCH=1\r\n",
+       L"",
+       Answer::kNone,
+       L"",
+       {setup},
+       {},
+       nullptr,
+       nullptr},
+      {"nothing installed, silent",
+       nullptr,
+       Iss(kCodePro),
+       L"/S",
+       Answer::kNone,
+       L"",
+       {setupSilent},
+       {},
+       nullptr,
+       nullptr},
+      {"product key names the package's code",
+       productKeyNames(W(kCodePro)),
+       Iss(kCodePro),
+       L"",
+       Answer::kNone,
+       L"",
+       {setup},
+       {},
+       nullptr,
+       noMarkers},
+      {"other edition, Continue",
+       standardInstalledBy(kCodeStandard),
+       Iss(kCodePro),
+       L"",
+       Answer::kContinue,
+       L"prompt",
+       {kUninstall + L"|{pkg}", setup},
+       {L"RunUnInstall successfully"},
+       nullptr,
+       nullptr},
+      {"other edition, Cancel",
+       standardInstalledBy(kCodeStandard),
+       Iss(kCodePro),
+       L"",
+       Answer::kCancel,
+       L"prompt",
+       {},
+       {},
+       nullptr,
+       [] { EXPECT_TRUE(KeyPresent(HKEY_LOCAL_MACHINE, Entry(kCodeStandard))); }},
+      {"other edition, prompt closed",
+       standardInstalledBy(kCodeStandard),
+       Iss(kCodePro),
+       L"",
+       Answer::kClose,
+       L"prompt",
+       {},
+       {},
+       nullptr,
+       nullptr},
+      {"other edition, silent",
+       standardInstalledBy(kCodeStandard),
+       Iss(kCodePro),
+       L"-s",
+       Answer::kNone,
+       L"",
+       {swapped, setupSilent},
+       {swappedDebug, L"RunUnInstall successfully"},
+       kCodeStandard,
+       nullptr},
+      {"standard through its own uninstall key",
+       [](EndToEndTest& t) { t.InstallEntry(kCodeStandard); },
+       Iss(kCodeStandard),
+       L"",
+       Answer::kNone,
+       L"",
+       {setup},
+       {},
+       nullptr,
+       [] { ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true); }},
+      {"older standard edition, silent",
+       olderStandard(true),
+       Iss(kCodeStandard),
+       L"-s",
+       Answer::kNone,
+       L"",
+       {swapped, setup},
+       {swappedDebug, L"RunUnInstall successfully"},
+       kCodeRelease1,
+       olderStandardRestored},
+      {"older standard edition, uninstall fails",
+       olderStandard(false),
+       Iss(kCodeStandard),
+       L"",
+       Answer::kNone,
+       L"",
+       {swapped},
+       {swappedDebug},
+       kCodeRelease1,
+       [] {
+         ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
+         ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", true);
+       }},
+      {"cloud on KVRD00, same code",
+       [](EndToEndTest& t) {
+         t.InstallEntry(kCodeRelease1);
+         SetDword(HKEY_LOCAL_MACHINE, kProduct, L"CloudEnable", 1);
+         CreateKey(HKEY_LOCAL_MACHINE, Platform(u"KVRD00"));
+         SetString(HKEY_CURRENT_USER, kLegacy, L"Colors", L"legacy");
+         SetEnv(L"UNINST_REMOVE_KEY", Entry(kCodeRelease1));
+       },
+       Iss(kCodeCloudRD),
+       L"",
+       Answer::kNone,
+       L"",
+       {swapped, setup},
+       {swappedDebug, L"RunUnInstall successfully"},
+       kCodeRelease1,
+       [&] {
+         noMarkers();
+         EXPECT_EQ(GetValue(HKEY_CURRENT_USER, kProduct, L"Colors").first, static_cast<DWORD>(REG_NONE));
+       }},
+      {"other code with no uninstall entry, Continue",
+       productKeyNames(W(kCodeStandard)),
+       Iss(kCodePro),
+       L"",
+       Answer::kContinue,
+       L"prompt",
+       {setup},
+       {L"RunUnInstall successfully"},
+       nullptr,
+       nullptr},
+      {"registry editor cannot start",
+       [&](EndToEndTest& t) {
+         olderStandard(true)(t);
+         OverrideDll(L"regedit.exe", L"");
+       },
+       Iss(kCodeStandard),
+       L"",
+       Answer::kNone,
+       L"",
+       {swapped, setup},
+       {swappedDebug, L"RunUnInstall successfully"},
+       kCodeRelease1,
+       [] {
+         EXPECT_FALSE(KeyPresent(HKEY_CURRENT_USER, kProduct + L"\\Options"));  // nothing to restore
+         ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
+       }},
+      {"GDI+ unavailable",
+       [&](EndToEndTest& t) {
+         standardInstalledBy(kCodeStandard)(t);
+         OverrideDll(L"gdiplus", L"");
+       },
+       Iss(kCodePro),
+       L"-s",
+       Answer::kNone,
+       L"",
+       {},
+       {},
+       nullptr,
+       [] { EXPECT_TRUE(KeyPresent(HKEY_LOCAL_MACHINE, Entry(kCodeStandard))); }},
+  };
+  for (const Scenario& s : scenarios) {
+    SCOPED_TRACE(s.name);
+    TearDown();
+    SetUp();
+    WriteBytes(package_.File(L"setup.iss"), s.iss);
+    if (s.seed) s.seed(*this);
+    const size_t logBefore = log_.Lines().size(), debugBefore = debug_.Lines().size();
+
+    const Seen seen = Run(s.tail, s.answer);
+
+    EXPECT_EQ(seen.exitCode, 0u);
+    EXPECT_EQ(seen.dialog, s.dialog);
+    if (seen.dialog == L"prompt") {
+      EXPECT_EQ(seen.caption, L"Kestrowan Dodarodu Pro");
+      EXPECT_EQ(seen.text.substr(0, 40), L"You currently have another version of Ke");
+    }
+    if (seen.dialog == L"missing") {
+      EXPECT_EQ(seen.caption, L"Kestrowan Dodarodu");
+      EXPECT_EQ(seen.text, L"Can't get PRODUCTID from iss file.\nPlease check iss file again.");
+    }
+    const std::vector<std::wstring> lines = log_.Lines(), debugLines = debug_.Lines();
+    std::vector<std::wstring> expected, expectedDebug;
+    for (const auto& line : s.children) expected.push_back(Line(line));
+    for (const auto& line : s.debug) expectedDebug.push_back(Line(line));
+    EXPECT_EQ(std::vector<std::wstring>(lines.begin() + logBefore, lines.end()), expected);
+    EXPECT_EQ(std::vector<std::wstring>(debugLines.begin() + debugBefore, debugLines.end()), expectedDebug);
+    const std::string seenIss = ReadBytes(package_.Path() + L"-seen.iss");
+    EXPECT_EQ(seenIss, s.substitute ? Iss(s.substitute) : std::string());
+    EXPECT_EQ(ReadBytes(package_.File(L"setup.iss")), s.iss);  // the package's answer file, byte for byte
+    for (const wchar_t* leftover : {L"setup.bak", L"backup.reg", L"backup_machine.reg"})
+      EXPECT_FALSE(FileExists(package_.File(leftover))) << leftover;
+    if (s.check) s.check();
+  }
+}
+
+TEST_F(EndToEndTest, DllsPlantedBesideTheProgramAreNeverLoaded) {
+  std::wstring planted = Widen(getenv("PLANTED_DLL") ? getenv("PLANTED_DLL") : "");
+  if (!planted.empty() && planted[0] == L'/') planted = L"Z:" + planted;
+  const std::wstring marker = package_.Path() + L"-planted";
+  DeleteFileW(marker.c_str());
+  SetEnv(L"PLANTED_MARKER", marker);
+  for (const wchar_t* dll : {L"gdiplus", L"wtsapi32"}) {
+    ASSERT_TRUE(CopyFileW(planted.c_str(), package_.File(std::wstring(dll) + L".dll").c_str(), FALSE));
+    OverrideDll(dll, L"native,builtin");  // Wine would otherwise keep its own code whatever the file
+  }
+  // The older-installation road reaches the session service (per-user keys) and GDI+.
+  InstallEntry(kCodeRelease1);
+  SetEnv(L"UNINST_REMOVE_KEY", Entry(kCodeRelease1));
+  WriteBytes(package_.File(L"setup.iss"), Iss(kCodeStandard));
+
+  const Seen seen = Run(L"", Answer::kNone);
+
+  EXPECT_EQ(seen.exitCode, 0u);
+  EXPECT_EQ(log_.Lines().back(), Line(L"SETUP|setup.exe|{pkg}"));  // GDI+ came from the system
+  ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", true);
+  EXPECT_FALSE(FileExists(marker));
+  // The planted file is a live one: loading it by name from its folder runs it.
+  HMODULE loaded = LoadLibraryW(package_.File(L"wtsapi32.dll").c_str());
+  EXPECT_TRUE(FileExists(marker));
+  if (loaded) FreeLibrary(loaded);
+  DeleteFileW(marker.c_str());
+}
+
+}  // namespace
