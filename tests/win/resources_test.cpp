@@ -209,4 +209,32 @@ TEST_F(ResourcesTest, ManifestAsksForAsInvokerAndIconsAndVersionArePresent) {
   EXPECT_NE(text.find(u"Kestrowan Dodarodu"), std::u16string::npos);
 }
 
+// The import table names only system DLLs, and neither GDI+ nor the session
+// service, which are loaded from the system directory at run time.
+TEST_F(ResourcesTest, ImportsOnlySystemDlls) {
+  std::wstring path = Widen(getenv("OLTREVAN_EXE") ? getenv("OLTREVAN_EXE") : "");
+  if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
+  const HMODULE image = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(image, nullptr);
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image) & ~ULONG_PTR{3});
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+  EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  std::set<std::string> imports;
+  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+       entry->Name != 0; ++entry) {
+    std::string name = reinterpret_cast<const char*>(base + entry->Name);
+    for (char& c : name) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    imports.insert(name);
+  }
+  FreeLibrary(image);
+  const std::set<std::string> system = {"advapi32.dll", "gdi32.dll",  "kernel32.dll", "msvcrt.dll",
+                                        "shell32.dll",  "shlwapi.dll", "user32.dll"};
+  for (const std::string& name : imports) EXPECT_TRUE(system.count(name)) << name;
+  EXPECT_FALSE(imports.count("gdiplus.dll"));
+  EXPECT_FALSE(imports.count("wtsapi32.dll"));
+}
+
 }  // namespace
