@@ -37,3 +37,10 @@ target_compile_options(oltrevan PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
 target_link_options(oltrevan PRIVATE -municode -Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)
 
 add_subdirectory(tests/win)
+
+# The read-only report for release and support engineers.
+add_executable(oltrevan-report report/report_main.cpp)
+target_link_libraries(oltrevan-report PRIVATE oltrevan_win)
+target_include_directories(oltrevan-report PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(oltrevan-report PRIVATE ${OLTREVAN_WARNINGS} ${OLTREVAN_LEAN})
+target_link_options(oltrevan-report PRIVATE -municode -Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)

@@ -36,10 +36,8 @@ Bytes EncodeAnsi(const std::u16string& text) {
 
 // The file's text with every productId replaced, in the file's own encoding.
 Bytes RewriteText(std::string_view bytes, const std::u16string& substitute) {
-  if (HasUtf16LeMark(bytes)) {
-    return EncodeUtf16Le(ReplaceAll(DecodeUtf16Le(bytes), g_runState.productId, substitute));
-  }
-  return EncodeAnsi(ReplaceAll(DecodeAnsi(AnsiText(bytes)), g_runState.productId, substitute));
+  const std::u16string text = ReplaceAll(DecodeAnswerText(bytes), g_runState.productId, substitute);
+  return HasUtf16LeMark(bytes) ? EncodeUtf16Le(text) : EncodeAnsi(text);
 }
 
 bool ReadWhole(HANDLE file, Bytes& bytes) {
@@ -59,6 +57,10 @@ bool WriteWhole(HANDLE file, const Bytes& bytes) {
 }
 
 }  // namespace
+
+std::u16string DecodeAnswerText(std::string_view bytes) {
+  return HasUtf16LeMark(bytes) ? DecodeUtf16Le(bytes) : DecodeAnsi(AnsiText(bytes));
+}
 
 int32_t RenameInCurrentDirectory(const char16_t* from, const char16_t* to) {
   return ::MoveFileW(W(PathInCurrentDirectory(from)), W(PathInCurrentDirectory(to))) ? 1 : 0;

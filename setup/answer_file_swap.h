@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 int32_t RenameInCurrentDirectory(const char16_t* from, const char16_t* to);
 int32_t DeleteInCurrentDirectory(const char16_t* name);
@@ -12,6 +13,10 @@ int32_t DeleteInCurrentDirectory(const char16_t* name);
 // The code that replaces the package's in the uninstaller's copy: that of the
 // uninstall key found, or installedCode when the product key named it.
 int32_t ChooseSubstituteCode(std::u16string& code);
+
+// The answer file's text as the rewrite sees it: UTF-16LE after its mark, or
+// the system's ANSI code page up to the first zero byte.
+std::u16string DecodeAnswerText(std::string_view bytes);
 
 // Writes `source` to `target` with every productId replaced; 1 only when all
 // of the new text reached the disk.

@@ -4,12 +4,13 @@
 
 #include "app/run_state.h"
 #include "app/win32.h"
+#include "setup/commands.h"
 #include "setup/run_and_wait.h"
 
 void(WINAPI* g_notifyShell)(LONG, UINT, LPCVOID, LPCVOID) = ::SHChangeNotify;
 
 void RunSetup() {
   if (g_runState.uninstallAttempted && !g_runState.uninstallSucceeded) return;
-  const RunResult setup = RunAndWait(g_runState.silent ? u"setup.exe -s" : u"setup.exe");
+  const RunResult setup = RunAndWait(SetupCommand(g_runState.silent));
   if (setup.started) g_notifyShell(SHCNE_UPDATEIMAGE, SHCNF_FLUSH, nullptr, nullptr);
 }

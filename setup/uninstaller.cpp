@@ -6,6 +6,7 @@
 #include "app/run_state.h"
 #include "app/win32.h"
 #include "setup/answer_file_swap.h"
+#include "setup/commands.h"
 #include "setup/run_and_wait.h"
 
 HANDLE(WINAPI* g_createProcessSnapshot)(DWORD, DWORD) = ::CreateToolhelp32Snapshot;
@@ -38,7 +39,7 @@ void RunUninstaller() {
   const std::u16string directory = CurrentDirectory();
   const bool swapped = g_runState.silent && SwapAnswerFile();
   if (swapped) {
-    g_runState.uninstallCommand += u" -s -f1\"" + directory + u"\\setup.iss\"";
+    g_runState.uninstallCommand += AnswerFileSwitches(directory);
     ::OutputDebugStringW(W(g_runState.uninstallCommand));
   }
   const RunResult uninstaller = RunAndWait(g_runState.uninstallCommand);

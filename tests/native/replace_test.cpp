@@ -41,9 +41,10 @@ TEST(AnswerText, Utf16LeKeepsItsMarkAndEndsAtZero) {
       10);
   EXPECT_TRUE(HasUtf16LeMark(marked));
   EXPECT_EQ(DecodeUtf16Le(marked), u"a\u00E9");
-  EXPECT_EQ(EncodeUtf16Le(u"a\u00E9"), std::string("\xFF\xFE"
-                                                   "a\0\xE9\0",
-                                                   6));
+  const Bytes encoded = EncodeUtf16Le(u"a\u00E9");
+  EXPECT_EQ(std::string(encoded.begin(), encoded.end()), std::string("\xFF\xFE"
+                                                                     "a\0\xE9\0",
+                                                                     6));
   EXPECT_EQ(DecodeUtf16Le(std::string("\xFF\xFE"
                                       "a\0b",
                                       5)),

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <thread>
 
 #include "app/product_codes.h"
@@ -80,6 +81,40 @@ class EndToEndTest : public testing::Test {
     SetString(HKEY_LOCAL_MACHINE, Entry(code), L"UninstallString", UninstallString());
   }
   std::wstring UninstallString() const { return L"\"" + installed_ + L"\\uninst.exe\" -removeonly"; }
+
+  // Runs oltrevan-report.exe in the package folder and returns what it printed.
+  std::string Report(const std::wstring& tail) {
+    static int calls = 0;
+    const std::wstring out = package_.Path() + L"-report" + std::to_wstring(++calls) + L".txt";
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE file =
+        CreateFileW(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    std::wstring command = L"oltrevan-report.exe " + tail;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = file;
+    startup.hStdError = file;
+    PROCESS_INFORMATION info = {};
+    const std::wstring exe =
+        OltrevanExe().substr(0, OltrevanExe().find_last_of(L"\\/") + 1) + L"oltrevan-report.exe";
+    // Detached: no console host is started that could hold the output file open.
+    if (!CreateProcessW(exe.c_str(), &command[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                        package_.Path().c_str(), &startup, &info)) {
+      ADD_FAILURE() << "oltrevan-report.exe did not start";
+    } else {
+      WaitForSingleObject(info.hProcess, 60000);
+      DWORD code = 1;
+      GetExitCodeProcess(info.hProcess, &code);
+      EXPECT_EQ(code, 0u);
+      CloseHandle(info.hProcess);
+      CloseHandle(info.hThread);
+    }
+    CloseHandle(file);
+    const std::string text = ReadBytes(out);
+    DeleteFileW(out.c_str());
+    return text;
+  }
 
   // Runs oltrevan.exe in the package folder and answers its dialog.
   Seen Run(const std::wstring& tail, Answer answer) {
@@ -158,6 +193,7 @@ class EndToEndTest : public testing::Test {
 
 struct Scenario {
   const char* name;
+  const char* road;  // as the report names it
   std::function<void(EndToEndTest&)> seed;
   std::string iss;
   std::wstring tail;
@@ -171,6 +207,37 @@ struct Scenario {
 
 const std::wstring kUninstall = L"UNINST|\"{inst}\\uninst.exe\" -removeonly";
 const std::wstring kSuffix = L" -s -f1\"{pkg}\\setup.iss\"";
+
+// Everything oltrevan.exe may change: its registry keys and the package folder.
+std::map<std::wstring, std::string> MachineState(const std::wstring& folder) {
+  std::map<std::wstring, std::string> state;
+  const std::pair<HKEY, const wchar_t*> keys[] = {
+      {HKEY_LOCAL_MACHINE, L"Software\\Kestrowan Inc."},
+      {HKEY_CURRENT_USER, L"Software\\Kestrowan Inc."},
+      {HKEY_CURRENT_USER, L"Software\\Corvanta Inc."},
+      {HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"}};
+  for (const auto& [root, path] : keys) {
+    for (const auto& [name, value] : Snapshot(root, path))
+      state[std::wstring(path) + name] = std::to_string(value.first) + ":" + value.second;
+  }
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do state[L"file:" + std::wstring(found.cFileName)] = ReadBytes(folder + L"\\" + found.cFileName);
+    while (FindNextFileW(find, &found));
+    FindClose(find);
+  }
+  return state;
+}
+
+void SaveForJsonCheck(const std::string& json, const char* name) {
+  const char* dir = getenv("REPORT_JSON_DIR");
+  if (dir == nullptr) return;
+  std::wstring path = Widen(dir);
+  if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
+  CreateDirectoryW(path.c_str(), nullptr);
+  WriteBytes(path + L"\\" + Widen(name) + L".json", json);
+}
 
 void ExpectDword(HKEY root, const std::wstring& value, bool present) {
   EXPECT_EQ(GetValue(root, kProduct, value).second, present ? kDwordOne : std::string()) << value.size();
@@ -217,6 +284,7 @@ TEST_F(EndToEndTest, EveryRoad) {
   const std::wstring swappedDebug = L"\"{inst}\\uninst.exe\" -removeonly" + kSuffix;
   const Scenario scenarios[] = {
       {"missing product id, silent",
+       "missing-product-id",
        nullptr,
        "[OLTREVAN]\r\nPRODUCTPATCH=2\r\n",
        L"-s",
@@ -227,6 +295,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        nullptr},
       {"PRODUCTPATCH 1, nothing installed",
+       "nothing-installed",
        nullptr,
        "[OLTREVAN]\r\nPRODUCTPATCH=1\r\n",
        L"",
@@ -237,6 +306,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        nullptr},
       {"nothing installed, silent",
+       "nothing-installed",
        nullptr,
        Iss(kCodePro),
        L"/S",
@@ -247,6 +317,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        nullptr},
       {"product key names the package's code",
+       "current-installation",
        productKeyNames(W(kCodePro)),
        Iss(kCodePro),
        L"",
@@ -257,6 +328,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        noMarkers},
       {"other edition, Continue",
+       "other-edition",
        standardInstalledBy(kCodeStandard),
        Iss(kCodePro),
        L"",
@@ -267,6 +339,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        nullptr},
       {"other edition, Cancel",
+       "other-edition",
        standardInstalledBy(kCodeStandard),
        Iss(kCodePro),
        L"",
@@ -277,6 +350,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        [] { EXPECT_TRUE(KeyPresent(HKEY_LOCAL_MACHINE, Entry(kCodeStandard))); }},
       {"other edition, prompt closed",
+       "other-edition",
        standardInstalledBy(kCodeStandard),
        Iss(kCodePro),
        L"",
@@ -287,6 +361,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        nullptr},
       {"other edition, silent",
+       "other-edition",
        standardInstalledBy(kCodeStandard),
        Iss(kCodePro),
        L"-s",
@@ -297,6 +372,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        kCodeStandard,
        nullptr},
       {"standard through its own uninstall key",
+       "current-installation",
        [](EndToEndTest& t) { t.InstallEntry(kCodeStandard); },
        Iss(kCodeStandard),
        L"",
@@ -307,6 +383,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        [] { ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true); }},
       {"older standard edition, silent",
+       "older-installation",
        olderStandard(true),
        Iss(kCodeStandard),
        L"-s",
@@ -317,6 +394,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        kCodeRelease1,
        olderStandardRestored},
       {"older standard edition, uninstall fails",
+       "older-installation",
        olderStandard(false),
        Iss(kCodeStandard),
        L"",
@@ -330,6 +408,7 @@ TEST_F(EndToEndTest, EveryRoad) {
          ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", true);
        }},
       {"cloud on KVRD00, same code",
+       "older-installation",
        [](EndToEndTest& t) {
          t.InstallEntry(kCodeRelease1);
          SetDword(HKEY_LOCAL_MACHINE, kProduct, L"CloudEnable", 1);
@@ -349,6 +428,7 @@ TEST_F(EndToEndTest, EveryRoad) {
          EXPECT_EQ(GetValue(HKEY_CURRENT_USER, kProduct, L"Colors").first, static_cast<DWORD>(REG_NONE));
        }},
       {"other code with no uninstall entry, Continue",
+       "other-edition",
        productKeyNames(W(kCodeStandard)),
        Iss(kCodePro),
        L"",
@@ -359,6 +439,7 @@ TEST_F(EndToEndTest, EveryRoad) {
        nullptr,
        nullptr},
       {"registry editor cannot start",
+       "older-installation",
        [&](EndToEndTest& t) {
          olderStandard(true)(t);
          OverrideDll(L"regedit.exe", L"");
@@ -375,6 +456,7 @@ TEST_F(EndToEndTest, EveryRoad) {
          ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
        }},
       {"GDI+ unavailable",
+       "other-edition",
        [&](EndToEndTest& t) {
          standardInstalledBy(kCodeStandard)(t);
          OverrideDll(L"gdiplus", L"");
@@ -395,6 +477,14 @@ TEST_F(EndToEndTest, EveryRoad) {
     WriteBytes(package_.File(L"setup.iss"), s.iss);
     if (s.seed) s.seed(*this);
     const size_t logBefore = log_.Lines().size(), debugBefore = debug_.Lines().size();
+
+    // The report names the road that the program then takes, and changes nothing.
+    const auto before = MachineState(package_.Path());
+    const std::string json = Report(L"--json " + s.tail);
+    EXPECT_NE(json.find(std::string("\"road\": \"") + s.road + "\""), std::string::npos) << json;
+    EXPECT_TRUE(MachineState(package_.Path()) == before);
+    EXPECT_EQ(log_.Lines().size(), logBefore);
+    SaveForJsonCheck(json, s.name);
 
     const Seen seen = Run(s.tail, s.answer);
 
@@ -449,6 +539,53 @@ TEST_F(EndToEndTest, DllsPlantedBesideTheProgramAreNeverLoaded) {
   EXPECT_TRUE(FileExists(marker));
   if (loaded) FreeLibrary(loaded);
   DeleteFileW(marker.c_str());
+}
+
+TEST_F(EndToEndTest, ReportWarnsOfWhatWouldGoWrong) {
+  const std::string utf16("\xFF\xFE[\0O\0]\0", 8);
+  const struct {
+    const char* name;
+    std::function<void(EndToEndTest&)> seed;
+    std::string iss;
+    const char* warning;
+  } cases[] = {
+      {"setup.bak in the way", [](EndToEndTest& t) { WriteBytes(t.package_.File(L"setup.bak"), "old"); },
+       Iss(kCodePro), "\"setup.bak\" is already in the folder"},
+      {"code not in the answer file", nullptr, "[OLTREVAN]\r\nPRODUCTPATCH=1\r\n",
+       "the package's code does not occur in the answer file"},
+      {"code only in another case", nullptr,
+       "[OLTREVAN]\r\nPRODUCTPATCH=1\r\n[{b47d2c90-5e18-4a6f-8c3b-92e0f1a7d5c6}-DlgOrder]\r\n",
+       "only in another letter case"},
+      {"UTF-16 answer file", nullptr, utf16, "the answer file is UTF-16"},
+      {"zero byte inside", nullptr, Iss(kCodePro) + std::string("\0tail", 5), "holds a zero byte"},
+      {"uninstall command too long",
+       [](EndToEndTest&) {
+         SetString(HKEY_LOCAL_MACHINE, kProduct, L"PRODUCTID", W(kCodeStandard));
+         SetString(HKEY_LOCAL_MACHINE, Entry(kCodeStandard), L"UninstallString",
+                   L"u.exe " + std::wstring(240, L'x'));
+       },
+       Iss(kCodePro), "characters: it would not be started"},
+      {"no setup.exe", [](EndToEndTest& t) { DeleteFileW(t.package_.File(L"setup.exe").c_str()); },
+       Iss(kCodePro), "no \"setup.exe\" in the folder"},
+      {"read-only uninstall key",
+       [](EndToEndTest&) {
+         SetString(HKEY_LOCAL_MACHINE, Entry(kCodeStandard), L"UninstallString", L"u.exe");
+         RestrictToRead(HKEY_LOCAL_MACHINE, Entry(kCodeStandard));
+       },
+       Iss(kCodeStandard), "refuses full access: it counts as absent"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    DeleteFileW(package_.File(L"setup.bak").c_str());
+    WriteBytes(package_.File(L"setup.iss"), c.iss);
+    if (c.seed) c.seed(*this);
+    const std::string text = Report(L"-s");
+    EXPECT_NE(text.find(std::string("Warning: ")), std::string::npos) << text;
+    EXPECT_NE(text.find(c.warning), std::string::npos) << text;
+    InstallStandIn(package_.File(L"setup.exe"));
+  }
 }
 
 }  // namespace
