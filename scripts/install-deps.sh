@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build clang libclang-rt-14-dev googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 wine64 xvfb xauth fonts-wine fonts-wqy-microhei
-          locales imagemagick python3)
+          locales imagemagick python3 bc x11-utils xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

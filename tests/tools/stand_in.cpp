@@ -9,6 +9,7 @@
 //   <NAME>_ISS_COPY    file to receive a copy of the answer file named by -f1"..."
 //   <NAME>_CHILD_MS    start a child that outlives this process by that many ms
 // Started as "<exe> --linger MS", it sleeps and then logs "<name>-child|end".
+// With STANDIN_STAMP set it first logs "<name>-stamp|<performance counter>".
 #include <windows.h>
 
 #include <string>
@@ -92,6 +93,11 @@ void RemoveKeys(const std::wstring& list) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR tail, int) {
+  if (!Env(L"STANDIN_STAMP").empty()) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    AppendLog(BaseName() + L"-stamp|" + std::to_wstring(now.QuadPart));
+  }
   const std::wstring name = BaseName();
   std::wstring args = tail;
   if (args.rfind(L"--linger ", 0) == 0) {
