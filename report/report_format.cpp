@@ -22,8 +22,9 @@ std::string Number(long long n) { return std::to_string(n); }
 std::string InstalledFrom(const ReportFacts& f) {
   if (f.state.installedCode.empty()) return "nothing installed was found";
   if (!f.installedProductIdValue.empty()) return "named by the product key's PRODUCTID";
-  return "inferred from an uninstall entry of kind " + Number(f.state.uninstallKeyKind) + ", CloudEnable " +
-         Number(f.cloud) + " and platform kind " + Number(f.state.platformKind);
+  return "inferred from an uninstall entry of kind " + Number(f.state.uninstallKeyKind) + ", " +
+         (f.cloud == -1 ? std::string("no product key") : "CloudEnable " + Number(f.cloud)) + " and platform kind " +
+         Number(f.state.platformKind);
 }
 
 Plan MakePlan(const ReportFacts& f) {
@@ -178,7 +179,7 @@ std::string FormatReportText(const ReportFacts& f) {
            " (InstallShield_" + Utf8(key.code) + "): " +
            (!key.opensForReading ? std::string("absent")
                                  : (key.opensWithFullAccess ? "" : "read-only, ") +
-                                       std::string("UninstallString ") + Quoted(key.uninstallString)) +
+                                       std::string("UninstallString: ") + Utf8(key.uninstallString)) +
            "\n";
   }
   out += "  platform keys:";
@@ -189,7 +190,7 @@ std::string FormatReportText(const ReportFacts& f) {
          InstalledFrom(f) + ")\n";
   out += "Road: " + std::string(RoadName(f.road)) + ", because " + plan.why + "\n";
   if (!plan.prompt.empty()) out += "  dialog: " + plan.prompt + "\n";
-  if (plan.legacyCopy) out += "  copy HKCU\\" + Utf8(legacyUserKeyPath) + " into the product key\n";
+  if (plan.legacyCopy) out += "  copy HKCU\\" + Utf8(legacyUserKeyPath) + " into the product key, when it exists\n";
   for (const std::string& backup : plan.backups) out += "  export " + backup + "\n";
   if (plan.uninstall) {
     out += "  uninstall: " +
