@@ -141,13 +141,16 @@ std::u16string Text(HWND window) {
   return U16(text);
 }
 
+// A message posted to a dialog and the result that the dialog then ends with.
+struct DialogAnswer {
+  const char* name;
+  UINT message;
+  WPARAM wParam;
+  INT_PTR result;
+};
+
 TEST_F(UiTest, PromptAnswers) {
-  const struct {
-    const char* name;
-    UINT message;
-    WPARAM wParam;
-    INT_PTR result;
-  } cases[] = {
+  const DialogAnswer cases[] = {
       {"Continue", WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 1},
       {"Enter", WM_KEYDOWN, VK_RETURN, 1},
       {"Cancel", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 2},
@@ -206,12 +209,7 @@ TEST_F(UiTest, PromptShowsTheLocalizedTextsAndCaption) {
 }
 
 TEST_F(UiTest, MissingProductIdDialogLayoutAndAnswers) {
-  const struct {
-    const char* name;
-    UINT message;
-    WPARAM wParam;
-    INT_PTR result;
-  } cases[] = {
+  const DialogAnswer cases[] = {
       {"OK", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 2},
       {"Enter", WM_KEYDOWN, VK_RETURN, 2},
       {"Escape", WM_KEYDOWN, VK_ESCAPE, 2},
