@@ -7,11 +7,7 @@
 
 namespace {
 
-struct MachineRegistry : CRegistry {
-  MachineRegistry() { root = HKEY_LOCAL_MACHINE; }
-};
-
-// The key's UninstallString when the key exists with full access, else empty.
+// The UninstallString of the key found (none: empty path), or empty when it cannot be read.
 std::u16string ReadUninstallCommand(MachineRegistry& registry, const std::u16string& keyPath) {
   if (keyPath.empty() || !registry.Open(keyPath, 0)) return {};
   return registry.ReadString(u"UninstallString");

@@ -38,3 +38,9 @@ class CRegistry {
   REGSAM Access(REGSAM access) const { return use64BitView ? access | KEY_WOW64_64KEY : access; }
   HKEY EffectiveRoot() { return root == HKEY_CURRENT_USER ? ResolveRoot() : root; }
 };
+
+// An accessor on HKEY_LOCAL_MACHINE with every other setting at its default,
+// as each detection operation makes its own.
+struct MachineRegistry : CRegistry {
+  MachineRegistry() { root = HKEY_LOCAL_MACHINE; }
+};

@@ -18,10 +18,6 @@
 
 namespace {
 
-struct MachineRegistry : CRegistry {
-  MachineRegistry() { root = HKEY_LOCAL_MACHINE; }
-};
-
 std::u16string ProfileValue(const std::u16string& file, const wchar_t* key, const wchar_t* fallback) {
   wchar_t value[MAX_PATH] = {};
   ::GetPrivateProfileStringW(L"OLTREVAN", key, fallback, value, 256, W(file));

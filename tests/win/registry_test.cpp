@@ -25,10 +25,6 @@ class RegistryTest : public testing::Test {
   void TearDown() override { SetUp(); }
 };
 
-struct MachineRegistry : CRegistry {
-  MachineRegistry() { root = HKEY_LOCAL_MACHINE; }
-};
-
 TEST_F(RegistryTest, StartsWithTheDocumentedFields) {
   CRegistry registry;
   EXPECT_EQ(registry.lastError, 0);
