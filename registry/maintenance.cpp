@@ -10,8 +10,6 @@
 
 namespace {
 
-using ScopedKey = Scoped<RegistryKeyTraits>;
-
 void SetMarker(HKEY root, const char16_t* valueName) {
   CRegistry registry;
   registry.root = root;
@@ -34,13 +32,9 @@ int32_t CopyLegacyUserKey() {
   // Declared so that keys close before the hives they were opened on.
   ScopedKey legacyRoot(legacy.ResolveRoot());
   ScopedKey legacyKey;
-  if (::RegOpenKeyExW(legacyRoot.Get(), W(legacyUserKeyPath), 0, KEY_ALL_ACCESS, legacyKey.Put()) !=
-      ERROR_SUCCESS)
-    return 0;
+  if (OpenKey(legacyRoot.Get(), legacyUserKeyPath, KEY_ALL_ACCESS, legacyKey) != ERROR_SUCCESS) return 0;
   ScopedKey productRoot(product.ResolveRoot());
   ScopedKey productKey;
-  if (::RegOpenKeyExW(productRoot.Get(), W(productKeyPath), 0, KEY_ALL_ACCESS, productKey.Put()) !=
-      ERROR_SUCCESS)
-    return 0;
+  if (OpenKey(productRoot.Get(), productKeyPath, KEY_ALL_ACCESS, productKey) != ERROR_SUCCESS) return 0;
   return ::SHCopyKeyW(legacyKey.Get(), L"", productKey.Get(), 0) == ERROR_SUCCESS ? 1 : 0;
 }

@@ -8,9 +8,6 @@
 
 namespace {
 
-// Both the operation's own key and a resolved hive: closed once, predefined roots never.
-using ScopedKey = Scoped<RegistryKeyTraits>;
-
 constexpr DWORD kStringBufferBytes = 2048;
 
 }  // namespace
@@ -36,10 +33,12 @@ int32_t CRegistry::Open(const std::u16string& subKey, int32_t create) {
   ScopedKey key;
   LONG status;
   if (create) {
+    HKEY created = nullptr;
     status = ::RegCreateKeyExW(effectiveRoot.Get(), W(subKey), 0, nullptr, 0, Access(KEY_ALL_ACCESS), nullptr,
-                               key.Put(), nullptr);
+                               &created, nullptr);
+    if (status == ERROR_SUCCESS) key.Reset(created);
   } else {
-    status = ::RegOpenKeyExW(effectiveRoot.Get(), W(subKey), 0, Access(KEY_READ), key.Put());
+    status = OpenKey(effectiveRoot.Get(), subKey, Access(KEY_READ), key);
     lastError = status;
   }
   if (status != ERROR_SUCCESS) return 0;
@@ -51,16 +50,13 @@ int32_t CRegistry::Open(const std::u16string& subKey, int32_t create) {
 int32_t CRegistry::KeyExists(const std::u16string& subKey) {
   ScopedKey effectiveRoot(EffectiveRoot());
   ScopedKey key;
-  return ::RegOpenKeyExW(effectiveRoot.Get(), W(subKey), 0, Access(KEY_ALL_ACCESS), key.Put()) ==
-                 ERROR_SUCCESS
-             ? 1
-             : 0;
+  return OpenKey(effectiveRoot.Get(), subKey, Access(KEY_ALL_ACCESS), key) == ERROR_SUCCESS ? 1 : 0;
 }
 
 DWORD CRegistry::GetValueType(const std::u16string& valueName) {
   ScopedKey effectiveRoot(EffectiveRoot());
   ScopedKey key;
-  lastError = ::RegOpenKeyExW(effectiveRoot.Get(), W(path), 0, Access(KEY_QUERY_VALUE), key.Put());
+  lastError = OpenKey(effectiveRoot.Get(), path, Access(KEY_QUERY_VALUE), key);
   if (lastError != ERROR_SUCCESS) return REG_NONE;
   DWORD type = REG_NONE;
   lastError = ::RegQueryValueExW(key.Get(), W(valueName), nullptr, &type, nullptr, nullptr);
@@ -72,7 +68,7 @@ std::u16string CRegistry::ReadString(const std::u16string& valueName) {
   if (type != REG_SZ && type != REG_EXPAND_SZ) return {};
   ScopedKey effectiveRoot(EffectiveRoot());
   ScopedKey key;
-  lastError = ::RegOpenKeyExW(effectiveRoot.Get(), W(path), 0, Access(KEY_READ), key.Put());
+  lastError = OpenKey(effectiveRoot.Get(), path, Access(KEY_READ), key);
   if (lastError != ERROR_SUCCESS) return {};
   BYTE data[kStringBufferBytes];
   DWORD size = sizeof(data);
@@ -85,8 +81,7 @@ std::u16string CRegistry::ReadString(const std::u16string& valueName) {
 uint32_t CRegistry::ReadCloudEnable() {
   ScopedKey effectiveRoot(EffectiveRoot());
   ScopedKey key;
-  if (::RegOpenKeyExW(effectiveRoot.Get(), W(path), 0, Access(KEY_READ), key.Put()) != ERROR_SUCCESS)
-    return 0;
+  if (OpenKey(effectiveRoot.Get(), path, Access(KEY_READ), key) != ERROR_SUCCESS) return 0;
   BYTE data[4] = {};
   DWORD size = sizeof(data);
   DWORD type = REG_DWORD;
@@ -97,8 +92,7 @@ uint32_t CRegistry::ReadCloudEnable() {
 int32_t CRegistry::SetFlagValue(const std::u16string& valueName) {
   ScopedKey effectiveRoot(EffectiveRoot());
   ScopedKey key;
-  if (::RegOpenKeyExW(effectiveRoot.Get(), W(path), 0, Access(KEY_WRITE), key.Put()) != ERROR_SUCCESS)
-    return 0;
+  if (OpenKey(effectiveRoot.Get(), path, Access(KEY_WRITE), key) != ERROR_SUCCESS) return 0;
   const DWORD one = 1;
   const int32_t written = ::RegSetValueExW(key.Get(), W(valueName), 0, REG_DWORD,
                                            reinterpret_cast<const BYTE*>(&one), sizeof(one)) == ERROR_SUCCESS

@@ -39,3 +39,10 @@ bool IsPredefinedRoot(HKEY key) {
   return key == HKEY_CLASSES_ROOT || key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE ||
          key == HKEY_USERS;
 }
+
+LONG OpenKey(HKEY root, const std::u16string& subKey, REGSAM access, ScopedKey& key) {
+  HKEY opened = nullptr;
+  const LONG status = ::RegOpenKeyExW(root, W(subKey), 0, access, &opened);
+  key.Reset(status == ERROR_SUCCESS ? opened : nullptr);
+  return status;
+}

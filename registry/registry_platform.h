@@ -29,3 +29,13 @@ struct RegistryKeyTraits {
   static bool Valid(Handle h) { return h != nullptr && !IsPredefinedRoot(h); }
   static void Close(Handle h) { g_registryPlatform.closeKey(h); }
 };
+
+#include <string>
+
+#include "app/scoped.h"
+
+using ScopedKey = Scoped<RegistryKeyTraits>;
+
+// Opens `subKey` into `key`; on failure `key` is left empty, whatever the
+// platform wrote into its out-parameter.
+LONG OpenKey(HKEY root, const std::u16string& subKey, REGSAM access, ScopedKey& key);
