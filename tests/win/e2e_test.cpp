@@ -280,196 +280,78 @@ TEST_F(EndToEndTest, EveryRoad) {
     ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", false);
   };
 
+  auto standardOwnKey = [](EndToEndTest& t) { t.InstallEntry(kCodeStandard); };
+  auto cloudOnKvrd00 = [](EndToEndTest& t) {
+    t.InstallEntry(kCodeRelease1);
+    SetDword(HKEY_LOCAL_MACHINE, kProduct, L"CloudEnable", 1);
+    CreateKey(HKEY_LOCAL_MACHINE, Platform(u"KVRD00"));
+    SetString(HKEY_CURRENT_USER, kLegacy, L"Colors", L"legacy");
+    SetEnv(L"UNINST_REMOVE_KEY", Entry(kCodeRelease1));
+  };
+  auto noEditor = [&](EndToEndTest& t) {
+    olderStandard(true)(t);
+    OverrideDll(L"regedit.exe", L"");
+  };
+  auto noGdiplus = [&](EndToEndTest& t) {
+    standardInstalledBy(kCodeStandard)(t);
+    OverrideDll(L"gdiplus", L"");
+  };
+  auto entryStays = [] { EXPECT_TRUE(KeyPresent(HKEY_LOCAL_MACHINE, Entry(kCodeStandard))); };
+  auto consumerUpgrade = [] { ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true); };
+  auto bothMarkers = [] {
+    ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
+    ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", true);
+  };
+  auto cloudUntouched = [&] {
+    noMarkers();
+    EXPECT_EQ(GetValue(HKEY_CURRENT_USER, kProduct, L"Colors").first, static_cast<DWORD>(REG_NONE));
+  };
+  auto nothingRestored = [] {
+    EXPECT_FALSE(KeyPresent(HKEY_CURRENT_USER, kProduct + L"\\Options"));
+    ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
+  };
+  const std::string noId = "[OLTREVAN]\r\nPRODUCTPATCH=2\r\n", patch1 = "[OLTREVAN]\r\nPRODUCTPATCH=1\r\n";
   const std::wstring swapped = kUninstall + kSuffix + L"|{pkg}";
   const std::wstring swappedDebug = L"\"{inst}\\uninst.exe\" -removeonly" + kSuffix;
+  const std::wstring done = L"RunUnInstall successfully";
+  const enum Answer none = Answer::kNone;
+
+  // clang-format off
   const Scenario scenarios[] = {
-      {"missing product id, silent",
-       "missing-product-id",
-       nullptr,
-       "[OLTREVAN]\r\nPRODUCTPATCH=2\r\n",
-       L"-s",
-       Answer::kNone,
-       L"missing",
-       {},
-       {},
-       nullptr,
-       nullptr},
-      {"PRODUCTPATCH 1, nothing installed",
-       "nothing-installed",
-       nullptr,
-       "[OLTREVAN]\r\nPRODUCTPATCH=1\r\n",
-       L"",
-       Answer::kNone,
-       L"",
-       {setup},
-       {},
-       nullptr,
-       nullptr},
-      {"nothing installed, silent",
-       "nothing-installed",
-       nullptr,
-       Iss(kCodePro),
-       L"/S",
-       Answer::kNone,
-       L"",
-       {setupSilent},
-       {},
-       nullptr,
-       nullptr},
-      {"product key names the package's code",
-       "current-installation",
-       productKeyNames(W(kCodePro)),
-       Iss(kCodePro),
-       L"",
-       Answer::kNone,
-       L"",
-       {setup},
-       {},
-       nullptr,
-       noMarkers},
-      {"other edition, Continue",
-       "other-edition",
-       standardInstalledBy(kCodeStandard),
-       Iss(kCodePro),
-       L"",
-       Answer::kContinue,
-       L"prompt",
-       {kUninstall + L"|{pkg}", setup},
-       {L"RunUnInstall successfully"},
-       nullptr,
-       nullptr},
-      {"other edition, Cancel",
-       "other-edition",
-       standardInstalledBy(kCodeStandard),
-       Iss(kCodePro),
-       L"",
-       Answer::kCancel,
-       L"prompt",
-       {},
-       {},
-       nullptr,
-       [] { EXPECT_TRUE(KeyPresent(HKEY_LOCAL_MACHINE, Entry(kCodeStandard))); }},
-      {"other edition, prompt closed",
-       "other-edition",
-       standardInstalledBy(kCodeStandard),
-       Iss(kCodePro),
-       L"",
-       Answer::kClose,
-       L"prompt",
-       {},
-       {},
-       nullptr,
-       nullptr},
-      {"other edition, silent",
-       "other-edition",
-       standardInstalledBy(kCodeStandard),
-       Iss(kCodePro),
-       L"-s",
-       Answer::kNone,
-       L"",
-       {swapped, setupSilent},
-       {swappedDebug, L"RunUnInstall successfully"},
-       kCodeStandard,
-       nullptr},
-      {"standard through its own uninstall key",
-       "current-installation",
-       [](EndToEndTest& t) { t.InstallEntry(kCodeStandard); },
-       Iss(kCodeStandard),
-       L"",
-       Answer::kNone,
-       L"",
-       {setup},
-       {},
-       nullptr,
-       [] { ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true); }},
-      {"older standard edition, silent",
-       "older-installation",
-       olderStandard(true),
-       Iss(kCodeStandard),
-       L"-s",
-       Answer::kNone,
-       L"",
-       {swapped, setup},
-       {swappedDebug, L"RunUnInstall successfully"},
-       kCodeRelease1,
-       olderStandardRestored},
-      {"older standard edition, uninstall fails",
-       "older-installation",
-       olderStandard(false),
-       Iss(kCodeStandard),
-       L"",
-       Answer::kNone,
-       L"",
-       {swapped},
-       {swappedDebug},
-       kCodeRelease1,
-       [] {
-         ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
-         ExpectDword(HKEY_CURRENT_USER, L"UpdateHint", true);
-       }},
-      {"cloud on KVRD00, same code",
-       "older-installation",
-       [](EndToEndTest& t) {
-         t.InstallEntry(kCodeRelease1);
-         SetDword(HKEY_LOCAL_MACHINE, kProduct, L"CloudEnable", 1);
-         CreateKey(HKEY_LOCAL_MACHINE, Platform(u"KVRD00"));
-         SetString(HKEY_CURRENT_USER, kLegacy, L"Colors", L"legacy");
-         SetEnv(L"UNINST_REMOVE_KEY", Entry(kCodeRelease1));
-       },
-       Iss(kCodeCloudRD),
-       L"",
-       Answer::kNone,
-       L"",
-       {swapped, setup},
-       {swappedDebug, L"RunUnInstall successfully"},
-       kCodeRelease1,
-       [&] {
-         noMarkers();
-         EXPECT_EQ(GetValue(HKEY_CURRENT_USER, kProduct, L"Colors").first, static_cast<DWORD>(REG_NONE));
-       }},
-      {"other code with no uninstall entry, Continue",
-       "other-edition",
-       productKeyNames(W(kCodeStandard)),
-       Iss(kCodePro),
-       L"",
-       Answer::kContinue,
-       L"prompt",
-       {setup},
-       {L"RunUnInstall successfully"},
-       nullptr,
-       nullptr},
-      {"registry editor cannot start",
-       "older-installation",
-       [&](EndToEndTest& t) {
-         olderStandard(true)(t);
-         OverrideDll(L"regedit.exe", L"");
-       },
-       Iss(kCodeStandard),
-       L"",
-       Answer::kNone,
-       L"",
-       {swapped, setup},
-       {swappedDebug, L"RunUnInstall successfully"},
-       kCodeRelease1,
-       [] {
-         EXPECT_FALSE(KeyPresent(HKEY_CURRENT_USER, kProduct + L"\\Options"));  // nothing to restore
-         ExpectDword(HKEY_LOCAL_MACHINE, L"ConsumerUpgrade", true);
-       }},
-      {"GDI+ unavailable",
-       "other-edition",
-       [&](EndToEndTest& t) {
-         standardInstalledBy(kCodeStandard)(t);
-         OverrideDll(L"gdiplus", L"");
-       },
-       Iss(kCodePro),
-       L"-s",
-       Answer::kNone,
-       L"",
-       {},
-       {},
-       nullptr,
-       [] { EXPECT_TRUE(KeyPresent(HKEY_LOCAL_MACHINE, Entry(kCodeStandard))); }},
+  // name, road (as the report names it), seed, answer file, tail, answer, dialog,
+  //   children, debugger lines, code in the uninstaller's answer file, registry check
+  {"missing product id, silent", "missing-product-id", nullptr, noId, L"-s", none, L"missing",
+     {}, {}, nullptr, nullptr},
+  {"PRODUCTPATCH 1, nothing installed", "nothing-installed", nullptr, patch1, L"", none, L"",
+     {setup}, {}, nullptr, nullptr},
+  {"nothing installed, silent", "nothing-installed", nullptr, Iss(kCodePro), L"/S", none, L"",
+     {setupSilent}, {}, nullptr, nullptr},
+  {"product key names the package's code", "current-installation", productKeyNames(W(kCodePro)), Iss(kCodePro), L"", none, L"",
+     {setup}, {}, nullptr, noMarkers},
+  {"other edition, Continue", "other-edition", standardInstalledBy(kCodeStandard), Iss(kCodePro), L"", Answer::kContinue, L"prompt",
+     {kUninstall + L"|{pkg}", setup}, {done}, nullptr, nullptr},
+  {"other edition, Cancel", "other-edition", standardInstalledBy(kCodeStandard), Iss(kCodePro), L"", Answer::kCancel, L"prompt",
+     {}, {}, nullptr, entryStays},
+  {"other edition, prompt closed", "other-edition", standardInstalledBy(kCodeStandard), Iss(kCodePro), L"", Answer::kClose, L"prompt",
+     {}, {}, nullptr, entryStays},
+  {"other edition, silent", "other-edition", standardInstalledBy(kCodeStandard), Iss(kCodePro), L"-s", none, L"",
+     {swapped, setupSilent}, {swappedDebug, done}, kCodeStandard, nullptr},
+  {"standard through its own uninstall key", "current-installation", standardOwnKey, Iss(kCodeStandard), L"", none, L"",
+     {setup}, {}, nullptr, consumerUpgrade},
+  {"older standard edition, silent", "older-installation", olderStandard(true), Iss(kCodeStandard), L"-s", none, L"",
+     {swapped, setup}, {swappedDebug, done}, kCodeRelease1, olderStandardRestored},
+  {"older standard edition, uninstall fails", "older-installation", olderStandard(false), Iss(kCodeStandard), L"", none, L"",
+     {swapped}, {swappedDebug}, kCodeRelease1, bothMarkers},
+  {"cloud on KVRD00, same code", "older-installation", cloudOnKvrd00, Iss(kCodeCloudRD), L"", none, L"",
+     {swapped, setup}, {swappedDebug, done}, kCodeRelease1, cloudUntouched},
+  {"other code with no uninstall entry, Continue", "other-edition", productKeyNames(W(kCodeStandard)), Iss(kCodePro), L"", Answer::kContinue, L"prompt",
+     {setup}, {done}, nullptr, nullptr},
+  {"registry editor cannot start", "older-installation", noEditor, Iss(kCodeStandard), L"", none, L"",
+     {swapped, setup}, {swappedDebug, done}, kCodeRelease1, nothingRestored},
+  {"GDI+ unavailable", "other-edition", noGdiplus, Iss(kCodePro), L"-s", none, L"",
+     {}, {}, nullptr, entryStays},
   };
+  // clang-format on
   for (const Scenario& s : scenarios) {
     SCOPED_TRACE(s.name);
     TearDown();
