@@ -25,14 +25,6 @@ struct KernelHandleTraits {
 };
 using ScopedHandle = Scoped<KernelHandleTraits>;
 
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Null() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::FreeLibrary(h); }
-};
-using ScopedModule = Scoped<ModuleTraits>;
-
 // The process's current directory, fetched into a zero-filled 260-character
 // buffer whose result is not looked at: a directory that does not fit leaves it empty.
 std::u16string CurrentDirectory();

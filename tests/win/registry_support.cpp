@@ -29,6 +29,11 @@ void SetValue(HKEY root, const std::wstring& path, const std::wstring& name, DWO
   RegCloseKey(key);
 }
 
+void SetBytes(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
+              const std::string& data) {
+  SetValue(root, path, name, type, data.data(), static_cast<DWORD>(data.size()));
+}
+
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text) {
   SetValue(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * 2));
 }

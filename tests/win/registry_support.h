@@ -9,6 +9,9 @@ void DeleteKeyTree(HKEY root, const std::wstring& path, REGSAM view = 0);
 void CreateKey(HKEY root, const std::wstring& path, REGSAM view = 0);
 void SetValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data,
               DWORD bytes, REGSAM view = 0);
+// Stores exactly these bytes, of any type and length (no terminator added).
+void SetBytes(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
+              const std::string& data);
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text);
 void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
 bool KeyPresent(HKEY root, const std::wstring& path);

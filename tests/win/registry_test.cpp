@@ -97,8 +97,7 @@ TEST_F(RegistryTest, ReadStringIsBoundedByTheReturnedBytes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    SetValue(HKEY_LOCAL_MACHINE, kScratch, L"Value", c.type, c.data.data(),
-             static_cast<DWORD>(c.data.size()));
+    SetBytes(HKEY_LOCAL_MACHINE, kScratch, L"Value", c.type, c.data);
     MachineRegistry registry;
     ASSERT_EQ(registry.Open(kScratch16, 0), 1);
     EXPECT_EQ(registry.GetValueType(u"Value"), c.valueType);
@@ -126,8 +125,7 @@ TEST_F(RegistryTest, ReadCloudEnableTakesTheReturnedBytesWhateverTheType) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    SetValue(HKEY_LOCAL_MACHINE, kScratch, L"CloudEnable", c.type, c.data.data(),
-             static_cast<DWORD>(c.data.size()));
+    SetBytes(HKEY_LOCAL_MACHINE, kScratch, L"CloudEnable", c.type, c.data);
     MachineRegistry registry;
     ASSERT_EQ(registry.Open(kScratch16, 0), 1);
     EXPECT_EQ(registry.ReadCloudEnable(), c.value);
